@@ -77,7 +77,7 @@ void TSQLConnection::Open() {
             else
                 gecerli = false;
         }
-        gecerli = gecerli && adet == 1 && belge.at_end();
+        gecerli = gecerli && adet == 1;
     }
     if (!gecerli)
         throw EConnectionError(QStringLiteral("Sunucu beklenen protokolle yanıt vermedi."));

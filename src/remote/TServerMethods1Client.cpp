@@ -3,7 +3,6 @@
 #include "TSQLConnection.h"
 
 namespace {
-using Komut = TDSServerMethodCommand;
 using Kayit = TServerMethods1Client::Kayit;
 
 void yaz(JsonYazici& y, int v) { y.Tamsayi(v); }
@@ -27,15 +26,15 @@ template <class T> SonucBeklentisi nesne() {
     return {SonucTuru::Object, []() -> std::unique_ptr<TTransferNesnesi> { return std::make_unique<T>(); }};
 }
 
-TTableData& paket(Komut& k) { return std::get<TTableData>(k.Deger(0)); }
-TDBXReader& okuyucu(Komut& k) { return *std::get<std::unique_ptr<TDBXReader>>(k.Deger(0)); }
-int tamsayi(Komut& k) { return std::get<int>(k.Deger(0)); }
-QString metin(Komut& k, std::size_t i = 0) { return std::get<QString>(k.Deger(i)); }
-template <class T> T* nesneAl(Komut& k) {
+TTableData& paket(TDSServerMethodCommand& k) { return std::get<TTableData>(k.Deger(0)); }
+TDBXReader& okuyucu(TDSServerMethodCommand& k) { return *std::get<std::unique_ptr<TDBXReader>>(k.Deger(0)); }
+int tamsayi(TDSServerMethodCommand& k) { return std::get<int>(k.Deger(0)); }
+QString metin(TDSServerMethodCommand& k, std::size_t i = 0) { return std::get<QString>(k.Deger(i)); }
+template <class T> T* nesneAl(TDSServerMethodCommand& k) {
     return static_cast<T*>(std::get<std::unique_ptr<TTransferNesnesi>>(k.Deger(0)).get());
 }
 // A stream comes after its size (and any other outputs): the size is element 0.
-TSonucAkimi* akim(Komut& k, std::int64_t& boy, std::size_t konum) {
+TSonucAkimi* akim(TDSServerMethodCommand& k, std::int64_t& boy, std::size_t konum) {
     boy = std::get<std::int64_t>(k.Deger(0));
     return std::get<std::unique_ptr<TSonucAkimi>>(k.Deger(konum)).get();
 }
@@ -44,18 +43,18 @@ TSonucAkimi* akim(Komut& k, std::int64_t& boy, std::size_t konum) {
 TServerMethods1Client::TServerMethods1Client(TSQLConnection& baglanti) : baglanti_(baglanti) {}
 TServerMethods1Client::~TServerMethods1Client() = default;
 
-TDSServerMethodCommand& TServerMethods1Client::hazirla(std::unique_ptr<Komut>& yuva, const char* yontem) {
+TDSServerMethodCommand& TServerMethods1Client::hazirla(std::unique_ptr<TDSServerMethodCommand>& yuva, const char* yontem) {
     if (!yuva) {
-        yuva = std::make_unique<Komut>(baglanti_, QString::fromLatin1(yontem));
+        yuva = std::make_unique<TDSServerMethodCommand>(baglanti_, QString::fromLatin1(yontem));
         yuva->Prepare();
     }
     return *yuva;
 }
 
 template <class... A>
-TDSServerMethodCommand& TServerMethods1Client::cagir(std::unique_ptr<Komut>& yuva, const char* yontem,
+TDSServerMethodCommand& TServerMethods1Client::cagir(std::unique_ptr<TDSServerMethodCommand>& yuva, const char* yontem,
                                                      std::vector<SonucBeklentisi> beklenen, A&&... parametreler) {
-    Komut& k = hazirla(yuva, yontem);
+    TDSServerMethodCommand& k = hazirla(yuva, yontem);
     JsonYazici& y = k.Parametreler();
     (yaz(y, parametreler), ...);
     k.ExecuteUpdate(beklenen);
@@ -127,7 +126,7 @@ int TServerMethods1Client::SepetSatirSil(Kayit bilgi, int satirno, const QString
 }
 bool TServerMethods1Client::SiparisKaydet(Kayit BB, int _carino, int _teslim, int _kargo, const QString& _aciklama,
                                           int _verenid, int _kargoyeni) {
-    Komut& k = cagir(FSiparisKaydetCommand, "SiparisKaydet", {kMantiksal}, BB, _carino, _teslim, _kargo, _aciklama,
+    TDSServerMethodCommand& k = cagir(FSiparisKaydetCommand, "SiparisKaydet", {kMantiksal}, BB, _carino, _teslim, _kargo, _aciklama,
                      _verenid, _kargoyeni);
     return std::get<bool>(k.Deger(0));
 }
@@ -178,7 +177,7 @@ TDBXReader& TServerMethods1Client::CariSepetVer(Kayit bil, int n) {
     return okuyucu(cagir(FCariSepetVerCommand, "CariSepetVer", {kOkuyucu}, bil, n));
 }
 TSonucAkimi* TServerMethods1Client::BelgeIndir(int sirano, std::int64_t& size, QString& adi) {
-    Komut& k = cagir(FBelgeIndirCommand, "BelgeIndir", {kBoy, kMetin, kAkim}, sirano);
+    TDSServerMethodCommand& k = cagir(FBelgeIndirCommand, "BelgeIndir", {kBoy, kMetin, kAkim}, sirano);
     adi = metin(k, 1);
     return akim(k, size, 2);
 }

@@ -4,7 +4,7 @@
 
 std::int64_t TSonucAkimi::Read(char* hedef, std::int64_t adet) {
     ++okumalar_;
-    const std::int64_t n = qMax<std::int64_t>(0, qMin<std::int64_t>(adet, veri_.size() - konum_));
+    const std::int64_t n = std::clamp<std::int64_t>(adet, 0, veri_.size() - konum_);
     if (n > 0)
         std::memcpy(hedef, veri_.constData() + konum_, static_cast<std::size_t>(n));
     konum_ += n;

@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -11,7 +12,7 @@ public:
 
     std::int64_t Size() const { return veri_.size(); }
     std::int64_t Position() const { return konum_; }
-    void SetPosition(std::int64_t k) { konum_ = qBound<std::int64_t>(0, k, veri_.size()); }
+    void SetPosition(std::int64_t k) { konum_ = std::clamp<std::int64_t>(k, 0, veri_.size()); }
     // Copies up to `adet` bytes from the position; answers how many were copied (0 at the end).
     std::int64_t Read(char* hedef, std::int64_t adet);
     int OkumaSayisi() const { return okumalar_; }
