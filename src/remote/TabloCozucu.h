@@ -3,6 +3,13 @@
 
 #include <simdjson.h>
 
+#include <string_view>
+
 // Decodes one column-major table value {"table":[descriptors], "COL":[values], ...} into columnar
 // storage. Throws EProtocolError on any value of the wrong shape or kind; never misreads silently.
+// "table" must come first; hedef is replaced only when the whole value decoded.
 void TabloCoz(simdjson::ondemand::value deger, TTableData& hedef);
+
+// The same for a whole JSON text that is itself the table value (tests, benchmarks, files); the text
+// is copied into a padded buffer first, and anything after the value is an error.
+void TabloCozMetin(std::string_view json, TTableData& hedef);
