@@ -52,6 +52,9 @@ def dump_xls(path, log):
 def dump_xlsx(path):
     import openpyxl
     from openpyxl.utils import column_index_from_string
+    # Control characters are stored as _xHHHH_; openpyxl leaves them so in inline strings,
+    # Excel decodes them.
+    from openpyxl.utils.escape import unescape
     book = openpyxl.load_workbook(path)
     sheets = []
     for ws in book.worksheets:
@@ -70,7 +73,7 @@ def dump_xlsx(path):
                     elif isinstance(v, datetime.datetime):
                         row.append(cell_json('d', v.isoformat(), c.number_format, c.font.b))
                     elif isinstance(v, str):
-                        row.append(cell_json('s', v, c.number_format, c.font.b))
+                        row.append(cell_json('s', unescape(v), c.number_format, c.font.b))
                     else:
                         row.append(cell_json('e', str(v), c.number_format, c.font.b))
                 while row and row[-1] is None:
