@@ -1,0 +1,6 @@
+#include "AnaPencereKancalari.h"
+
+AnaPencereKancalari& AnaPencereKancalari::Al() {
+    static AnaPencereKancalari k;
+    return k;
+}

@@ -1,0 +1,5 @@
+#include "SekmeSayfasi.h"
+
+#include "MusteriTipiKurallari.h"
+
+void SekmeSayfasi::MusteriTipineUyarla(const MusteriTipiKurallari&) {}
