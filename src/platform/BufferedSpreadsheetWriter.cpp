@@ -209,10 +209,13 @@ void BufferedSpreadsheetWriter::writeHeader(int row, int col, const QString& tex
     const bool headerBand = parts_.size() == 1 ? row + 1 < rowsPerSheet_ : row < headerRows_;
     if (!headerBand) {
         // Below the repeated band (the sheet has already been split): an ordinary bold cell.
-        put(row, col, CellKind::String, CellStyle::Header, 0, intern(text));
+        if (!text.isEmpty())
+            put(row, col, CellKind::String, CellStyle::Header, 0, intern(text));
         return;
     }
     headerRows_ = std::max(headerRows_, row + 1);
+    if (text.isEmpty())
+        return; // an empty caption still belongs to the header rows, but is no cell
     Cell cell;
     cell.row = std::uint32_t(row);
     cell.col = std::uint16_t(col);

@@ -16,6 +16,7 @@ public:
     // any addSheet starts a sheet with the default name.
     virtual void addSheet(const QString& name) = 0;
     virtual void setColumnWidth(int col, double chars) = 0;
+    // An empty text leaves the cell empty; texts are cut at 32,767 characters, a cell's limit.
     virtual void writeString(int row, int col, const QString& text) = 0;
     // Non-finite values leave the cell empty.
     virtual void writeNumber(int row, int col, double value, NumberStyle style) = 0;
