@@ -230,19 +230,26 @@ void CatalogueSeeder::seed(DemoDatabase& db, DemoRandom& rnd, int count)
         const double kamp = k ? PriceCalculator::round2(list * rnd.real(0.70, 0.88)) : 0.0;
         const double kalan = durum == 1 ? double(model * rnd.range(1, 60)) : 0.0;
 
-        const QString arama = SearchText::fold(QStringList{barkod, adi, uretici, marka, oem1, oem2, oem3, oem4,
-                                                           QString::fromUtf8(b.adi), grup, english, finish}
-                                                   .join(u' '))
-            + u' '
-            + QStringList{SearchText::compact(barkod), SearchText::compact(uretici), SearchText::compact(oem1),
-                          SearchText::compact(oem2), SearchText::compact(oem3), SearchText::compact(oem4)}
-                  .join(u' ');
+        // Searchable text: every field folded, the codes once more without their blanks.
+        QString arama;
+        arama.reserve(400);
+        for (const QString* f : std::initializer_list<const QString*>{&adi, &marka, &grup, &english, &finish})
+            arama += SearchText::fold(*f) + u' ';
+        arama += SearchText::fold(QString::fromUtf8(b.adi));
+        for (const QString* code : std::initializer_list<const QString*>{&barkod, &uretici, &oem1, &oem2, &oem3, &oem4}) {
+            if (code->isEmpty())
+                continue;
+            const QString folded = SearchText::fold(*code);
+            arama += u' ' + folded;
+            if (folded.contains(u' '))
+                arama += u' ' + QString(folded).remove(u' ');
+        }
 
         const QVariantList values = {i, barkod, adi, uretici, marka, model, finish, oem1, oem2, oem3, oem4,
                                      english, QStringLiteral("D") + groupCode(grup), QStringLiteral("P%1").arg(i % 997),
                                      ean13(rnd), QString::fromUtf8(t.birim), grup, QString::fromUtf8(b.adi),
                                      durum, resim, y, k, kdv, list, kamp, kalan, double(rnd.range(0, 40)),
-                                     double(rnd.range(0, 25)), t.shape, arama.simplified()};
+                                     double(rnd.range(0, 25)), t.shape, arama};
         for (int c = 0; c < values.size(); ++c)
             q.bindValue(c, values[c]);
         DemoDatabase::run(q);

@@ -3,6 +3,7 @@
 #include "CatalogueSeeder.h"
 #include "DemoDatabase.h"
 #include "DemoRandom.h"
+#include "OrderSeeder.h"
 
 void DemoSeeder::seed(DemoDatabase& db, const DemoServerOptions& options)
 {
@@ -10,8 +11,10 @@ void DemoSeeder::seed(DemoDatabase& db, const DemoServerOptions& options)
     // change the accounts.
     DemoRandom catalogue(std::uint64_t(options.seed) * 1000003ULL + 1);
     DemoRandom accounts(std::uint64_t(options.seed) * 1000003ULL + 2);
+    DemoRandom orders(std::uint64_t(options.seed) * 1000003ULL + 3);
     db.exec(QStringLiteral("PRAGMA synchronous=OFF"));
     CatalogueSeeder::seed(db, catalogue, options.catalogue);
     AccountSeeder::seed(db, accounts);
+    OrderSeeder::seed(db, orders);
     db.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
 }

@@ -8,6 +8,7 @@
 #include "HttpConnection.h"
 #include "JsonText.h"
 #include "MediaStore.h"
+#include "OrderMethods.h"
 #include "ParameterLog.h"
 #include "RequestRoute.h"
 #include "SignInMethods.h"
@@ -100,6 +101,7 @@ bool DemoServerCore::open(const DemoServerOptions& options, const QString& dataD
     addFamily<SignInMethods>();
     addFamily<StockMethods>();
     addFamily<BasketMethods>();
+    addFamily<OrderMethods>();
     web_ = std::make_unique<WebEndpoints>(ctx_);
 
     server_ = new QTcpServer(this);
