@@ -1,4 +1,5 @@
 #include "BufferedSpreadsheetWriter.h"
+#include "DateTimeCodec.h"
 #include "EHata.h"
 #include <QDir>
 #include <QSaveFile>
@@ -7,9 +8,9 @@
 
 namespace {
 
-// Excel's day serials are right only from 1 March 1900 on (it counts a 29 February 1900).
+// Excel's day serials match ours (days since 30 December 1899) only from 1 March 1900 on: Excel
+// counts a 29 February 1900.
 const QDate kFirstExactSerialDate(1900, 3, 1);
-const QDate kSerialEpoch(1899, 12, 30);
 
 QString cut(const QString& text, int maxLength)
 {
@@ -191,9 +192,7 @@ void BufferedSpreadsheetWriter::writeDate(int row, int col, const QDateTime& val
         writeString(row, col, value.toString(withTime ? QStringLiteral("dd.MM.yyyy HH:mm") : QStringLiteral("dd.MM.yyyy")));
         return;
     }
-    double serial = double(kSerialEpoch.daysTo(date));
-    if (withTime)
-        serial += value.time().msecsSinceStartOfDay() / 86400000.0;
+    const double serial = withTime ? DateTimeCodec::FromQDateTime(value) : DateTimeCodec::FromQDate(date);
     put(row, col, CellKind::Number, withTime ? CellStyle::DateTime : CellStyle::Date, serial, 0);
 }
 
