@@ -1,6 +1,7 @@
 #include "DemoSeeder.h"
 #include "AccountSeeder.h"
 #include "CatalogueSeeder.h"
+#include "ContentSeeder.h"
 #include "DemoDatabase.h"
 #include "DemoRandom.h"
 #include "OrderSeeder.h"
@@ -16,5 +17,6 @@ void DemoSeeder::seed(DemoDatabase& db, const DemoServerOptions& options)
     CatalogueSeeder::seed(db, catalogue, options.catalogue);
     AccountSeeder::seed(db, accounts);
     OrderSeeder::seed(db, orders);
+    ContentSeeder::seed(db);
     db.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
 }

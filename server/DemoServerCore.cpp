@@ -1,5 +1,6 @@
 #include "DemoServerCore.h"
 #include "BasketMethods.h"
+#include "ContentMethods.h"
 #include "DemoDatabase.h"
 #include "DemoError.h"
 #include "DemoFaultTable.h"
@@ -102,6 +103,7 @@ bool DemoServerCore::open(const DemoServerOptions& options, const QString& dataD
     addFamily<StockMethods>();
     addFamily<BasketMethods>();
     addFamily<OrderMethods>();
+    addFamily<ContentMethods>();
     web_ = std::make_unique<WebEndpoints>(ctx_);
 
     server_ = new QTcpServer(this);

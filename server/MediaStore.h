@@ -14,6 +14,13 @@ public:
     // JPEG of the part, empty when it has no picture (RESIM 0) or does not exist.
     QByteArray productPicture(int stokno);
 
+    // Banner 1 (header, animated GIF), 2 (top strip, GIF), 3 (bottom, BMP).
+    QByteArray banner(int which);
+    // JPEG of an announcement / advertisement, empty when there is no such entry.
+    QByteArray screenPicture(int sirano);
+    // A downloadable document and its file name; empty when unknown.
+    QByteArray document(int sirano, QString* name);
+
     // Small in-memory cache for media that is the same for every call.
     QByteArray cached(const QString& key) const { return memory_.value(key); }
     void remember(const QString& key, const QByteArray& bytes) { memory_.insert(key, bytes); }
@@ -21,5 +28,6 @@ public:
 private:
     DemoDatabase& db_;
     QString pictureDir_;
+    QString documentDir_;
     QHash<QString, QByteArray> memory_;
 };
