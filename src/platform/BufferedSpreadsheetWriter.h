@@ -55,12 +55,12 @@ protected:
     // Sorts each sheet's cells (the last write to a cell wins) and makes sure there is a sheet.
     const std::vector<Sheet>& finishedSheets();
     const QStringList& strings() const { return strings_; }
-    int rowsPerSheet() const { return rowsPerSheet_; }
     // Writes the file through a temporary one in the same folder that replaces path only when
     // fill succeeded; throws EHata "Dosya yazılamadı: <path>" otherwise.
     static void saveAtomically(const QString& path, const std::function<bool(QIODevice&)>& fill);
 
 private:
+    // Starts the default sheet when none is open; throws EHata for a position the format lacks.
     void check(int row, int col);
     void put(int row, int col, CellKind kind, CellStyle style, double number, std::uint32_t string);
     std::uint32_t intern(const QString& text);
