@@ -1,4 +1,6 @@
+#include "KatalogKaydi.h"
 #include "SapphireKamri.h"
+#include "SiparisKaydi.h"
 #include "TForm1.h"
 #include "TUygulama.h"
 
@@ -10,6 +12,8 @@ int main(int, char** argv) {
     char* yalniz[] = {argv[0], nullptr};
     TUygulama uygulama(argc, yalniz);
     SapphireKamri::Uygula(uygulama);
+    KatalogSayfalariniKaydet();
+    SiparisSayfalariniKaydet();
 
     TForm1 Form1;
     if (!Form1.FormCreate())

@@ -99,9 +99,11 @@ std::size_t TColumn::MemoryBytes() const noexcept
     return n + overrides_.bucket_count() * sizeof(void*);
 }
 
-void TColumn::Reserve(int rows)
+void TColumn::Reserve(int rows, std::size_t textBytes)
 {
     const auto n = static_cast<std::size_t>(rows);
+    if (storage_ == Storage::Text && textBytes > 0)
+        arena_.reserve(textBytes);
     switch (storage_) {
     case Storage::Text: offsets_.reserve(n + 1); break;
     case Storage::Double: f_.reserve(n); break;
@@ -125,6 +127,19 @@ void TColumn::ShrinkToFit()
     arena_.shrink_to_fit();
     offsets_.shrink_to_fit();
     nulls_.shrink_to_fit();
+}
+
+void TColumn::BorrowArena(std::string& buffer)
+{
+    buffer.assign(arena_);
+    arena_.swap(buffer);
+}
+
+void TColumn::ReturnArena(std::string& buffer)
+{
+    std::string exact(arena_);
+    arena_.swap(buffer);
+    arena_.swap(exact);
 }
 
 void TColumn::Clear()
@@ -172,6 +187,9 @@ void TColumn::AppendNulls(int n)
     case Storage::Int64: l_.resize(size, 0); break;
     case Storage::Byte: b_.resize(size, 0); break;
     }
+    if (nulls_.empty())
+        nulls_.reserve(std::max(size, f_.capacity() + i_.capacity() + l_.capacity() + b_.capacity()
+                                          + (offsets_.capacity() > 0 ? offsets_.capacity() - 1 : 0)));
     nulls_.resize(static_cast<std::size_t>(count_), 0);
     nulls_.resize(size, 1);
     count_ += n;
@@ -384,8 +402,10 @@ bool TColumn::SameCell(int row, const TColumn& other, int otherRow) const
 
 void TColumn::SetNull(int row)
 {
-    if (nulls_.empty())
+    if (nulls_.empty()) {
+        nulls_.reserve(static_cast<std::size_t>(count_));
         nulls_.assign(static_cast<std::size_t>(count_), 0);
+    }
     const auto r = static_cast<std::size_t>(row);
     nulls_[r] = 1;
     if (storage_ == Storage::Text) {

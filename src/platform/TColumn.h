@@ -31,8 +31,15 @@ public:
     bool HasNulls() const noexcept { return !nulls_.empty(); }
     std::size_t MemoryBytes() const noexcept;
 
-    void Reserve(int rows);
+    // textBytes: room for that many UTF-8 bytes of a String column's cells.
+    void Reserve(int rows, std::size_t textBytes = 0);
+    // Gives back capacity beyond what the cells use, and an all-zero null vector.
     void ShrinkToFit();
+    // Bulk loading of a String column: while it is filled the column uses `buffer` (emptied, its
+    // capacity kept) as its arena; ReturnArena() hands the buffer back for the next column and keeps
+    // an exact copy of the bytes. One reused buffer spares every column the growth of its own.
+    void BorrowArena(std::string& buffer);
+    void ReturnArena(std::string& buffer);
     void Clear();
     // A copy of the column as another field definition; values converted cell by cell.
     TColumn ConvertedTo(const TFieldDef& def) const;

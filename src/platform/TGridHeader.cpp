@@ -126,23 +126,41 @@ void TGridHeader::paintSection(QPainter* painter, const QRect& rect, int logical
 
     const TGridFilterProxy* p = proxy();
     const TGridColumn* column = p ? p->column(logicalIndex) : nullptr;
-    const bool hasButton = hasFilterButton(logicalIndex) && rect.width() >= kButton + 2 * kPad;
     const bool filtered = p && p->isFiltered(logicalIndex);
     const bool sorted = p && p->sortColumn() == logicalIndex;
-
-    QRect textRect = rect.adjusted(kPad, 2, -kPad, -2);
-    if (hasButton)
-        textRect.setRight(textRect.right() - kButton - 2);
-    if (sorted)
-        textRect.setRight(textRect.right() - kSortMark);
+    const QString caption = column ? column->headerText() : QString();
 
     QFont f = font();
     f.setBold(true);
     painter->setFont(f);
+    const QFontMetrics fm(f);
+    QRect textRect = rect.adjusted(kPad, 2, -kPad, -2);
+    if (sorted)
+        textRect.setRight(textRect.right() - kSortMark);
+    // A caption that may wrap needs room for its longest word, else for all of it.
+    const bool twoLines = textRect.height() >= 2 * fm.lineSpacing();
+    int needed = fm.horizontalAdvance(caption);
+    if (twoLines && caption.contains(QLatin1Char(' '))) {
+        needed = 0;
+        for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            needed = qMax(needed, fm.horizontalAdvance(word));
+    }
+    // The filter button always shows where it leaves the caption room; in a narrow column only
+    // while the mouse is on it or the column is filtered, drawn over the caption's end.
+    const bool canButton = hasFilterButton(logicalIndex) && rect.width() >= kButton + 2 * kPad;
+    const bool roomy = textRect.width() - kButton - 2 >= needed;
+    const bool hasButton = canButton && (roomy || filtered || hoverSection_ == logicalIndex);
+    if (canButton && roomy)
+        textRect.setRight(textRect.right() - kButton - 2);
+
     painter->setPen(textColor);
     const Qt::Alignment align = column ? column->headerAlignment() : Qt::AlignCenter;
-    const QString caption = column ? column->headerText() : QString();
-    painter->drawText(textRect, static_cast<int>(align) | Qt::TextWordWrap, caption);
+    if (fm.horizontalAdvance(caption) <= textRect.width())
+        painter->drawText(textRect, static_cast<int>(align), caption);
+    else if (twoLines && caption.contains(QLatin1Char(' ')))
+        painter->drawText(textRect, static_cast<int>(align) | Qt::TextWordWrap, caption);
+    else
+        painter->drawText(textRect, static_cast<int>(align), fm.elidedText(caption, Qt::ElideRight, textRect.width()));
 
     painter->setRenderHint(QPainter::Antialiasing, true);
     if (sorted) {
@@ -166,7 +184,7 @@ void TGridHeader::paintSection(QPainter* painter, const QRect& rect, int logical
 
     if (hasButton) {
         const QRect b = buttonRect(rect);
-        const bool hover = hoverSection_ == logicalIndex;
+        const bool hover = hoverSection_ == logicalIndex && hoverButton_;
         QColor funnel = textColor;
         if (filtered) {
             const QColor mark = dark ? QColor(Qt::white) : palette().color(QPalette::Highlight);
@@ -201,6 +219,26 @@ void TGridHeader::paintSection(QPainter* painter, const QRect& rect, int logical
     painter->restore();
 }
 
+void TGridHeader::paintEvent(QPaintEvent* event)
+{
+    QHeaderView::paintEvent(event);
+    // The band goes on past the last column, so the header reads as one bar.
+    const int end = length() - offset();
+    if (end >= viewport()->width())
+        return;
+    const QColor base = background_.isValid() ? background_ : palette().color(QPalette::Button);
+    const bool dark = isDark(base);
+    const QRect rest(qMax(0, end), 0, viewport()->width() - qMax(0, end), viewport()->height());
+    QPainter painter(viewport());
+    QLinearGradient fill(rest.topLeft(), rest.bottomLeft());
+    fill.setColorAt(0.0, base.lighter(dark ? 135 : 106));
+    fill.setColorAt(0.55, base);
+    fill.setColorAt(1.0, base.darker(dark ? 115 : 104));
+    painter.fillRect(rest, fill);
+    painter.setPen(dark ? base.darker(140) : base.darker(125));
+    painter.drawLine(rest.bottomLeft(), rest.bottomRight());
+}
+
 void TGridHeader::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
@@ -217,9 +255,10 @@ void TGridHeader::mousePressEvent(QMouseEvent* event)
 void TGridHeader::mouseMoveEvent(QMouseEvent* event)
 {
     const int logical = logicalIndexAt(event->position().toPoint());
-    const int hover = logical >= 0 && filterButtonRect(logical).contains(event->position().toPoint()) ? logical : -1;
-    if (hover != hoverSection_) {
-        hoverSection_ = hover;
+    const bool onButton = logical >= 0 && filterButtonRect(logical).contains(event->position().toPoint());
+    if (logical != hoverSection_ || onButton != hoverButton_) {
+        hoverSection_ = logical;
+        hoverButton_ = onButton;
         viewport()->update();
     }
     QHeaderView::mouseMoveEvent(event);
@@ -229,6 +268,7 @@ void TGridHeader::leaveEvent(QEvent* event)
 {
     if (hoverSection_ != -1) {
         hoverSection_ = -1;
+        hoverButton_ = false;
         viewport()->update();
     }
     QHeaderView::leaveEvent(event);

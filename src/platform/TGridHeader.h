@@ -32,6 +32,7 @@ signals:
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
     QSize sectionSizeFromContents(int logicalIndex) const override;
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -42,7 +43,8 @@ private:
 
     int fixedHeight_ = 0;
     bool filterButtons_ = true;
-    int hoverSection_ = -1;
+    int hoverSection_ = -1;  // the section under the mouse
+    bool hoverButton_ = false;  // … and the mouse is on its filter button
     QColor background_;
     QColor text_;
     QColor line_;
